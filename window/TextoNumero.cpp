@@ -31,8 +31,6 @@ class Lector {
     SaltarBlancos();
     return c;
   }
-  size_t Posicion() const { return pos_; }
-  void Volver(size_t pos) { pos_ = pos; }
 
  private:
   void SaltarBlancos() {
@@ -70,48 +68,40 @@ double LeerNumero(std::string_view texto) {
   if (lector.Hay(EsSigno))
     negativo = lector.Tomar() == '-';
 
-  std::string numero;  // the digits read, without blanks or sign, as from_chars takes them
+  std::string mantisa;  // the digits and point read, without blanks or sign
   bool hayDigitos = false;
   bool hayPunto = false;
   while (lector.Hay(EsDigito) || (!hayPunto && lector.Hay('.'))) {
     const char c = lector.Tomar();
     hayPunto = hayPunto || c == '.';
     hayDigitos = hayDigitos || c != '.';
-    numero += c;
+    mantisa += c;
   }
   if (!hayDigitos)
     return 0;
-  const std::string mantisa = numero;
 
   // An exponent counts only with at least one digit: "2E" and "2E+" read as 2.
+  std::string cola;
   long exponente = 0;
-  const size_t antesDelExponente = lector.Posicion();
   if (lector.Hay(EsLetraExponente)) {
-    std::string cola(1, lector.Tomar());
-    bool exponenteNegativo = false;
-    if (lector.Hay(EsSigno)) {
-      exponenteNegativo = lector.Tomar() == '-';
-      cola += exponenteNegativo ? '-' : '+';
+    lector.Tomar();
+    const bool exponenteNegativo = lector.Hay(EsSigno) && lector.Tomar() == '-';
+    while (lector.Hay(EsDigito)) {
+      const char c = lector.Tomar();
+      cola += c;
+      // Saturated: only its sign and rough size matter once it is out of range.
+      exponente = std::min(exponente * 10 + (c - '0'), 1'000'000'000L);
     }
-    if (lector.Hay(EsDigito)) {
-      while (lector.Hay(EsDigito)) {
-        const char c = lector.Tomar();
-        cola += c;
-        // Saturated: only its sign and rough size matter once it is out of range.
-        exponente = std::min(exponente * 10 + (c - '0'), 1'000'000'000L);
-      }
-      if (exponenteNegativo)
-        exponente = -exponente;
-      numero += cola;
-    } else {
-      lector.Volver(antesDelExponente);
-    }
+    if (!cola.empty())
+      cola = (exponenteNegativo ? "e-" : "e") + cola;
+    if (exponenteNegativo)
+      exponente = -exponente;
   }
 
+  const std::string numero = mantisa + cola;
   double valor = 0;
-  const auto [fin, error] = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
-  (void)fin;
-  if (error == std::errc::result_out_of_range || std::isinf(valor)) {
+  const auto leido = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
+  if (leido.ec == std::errc::result_out_of_range || std::isinf(valor)) {
     valor = Orden(mantisa, exponente) >= 0 ? std::numeric_limits<double>::max() : 0.0;
   }
   return negativo ? -valor : valor;
