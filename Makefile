@@ -22,8 +22,12 @@ run: build
 	fi
 	$(PROGRAM)
 
+# Every test, then the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test: build
 	ctest --preset dev
+	@[ -f build/asan/build.ninja ] || cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
 
 bench: deps
 	@[ -f build/release/build.ninja ] || cmake --preset release

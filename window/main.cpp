@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication aplicacion(argc, argv);
+  QApplication::setDesktopFileName("perdidas-tramo");  // the menu entry, for its icon
   tramo::RegistrarSustitutosFuentes();
 
   tramo::Form1 form1;
