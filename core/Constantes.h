@@ -15,8 +15,10 @@ inline constexpr double ToleranciaPerdFricc = 0.0001;  // absolute convergence t
 inline constexpr double ColebrookRugos = 3.7;
 inline constexpr double ColebrookVisc = 2.51;
 
-// Converging sections settle within about 12,000 evaluations; past that, at very low Reynolds
-// numbers, the estimates jump over orders of magnitude and stop only by chance.
+// Turbulent sections settle in a handful of evaluations, and nearly all converging ones within
+// about 12,000. At very low Reynolds numbers the estimates jump over orders of magnitude and
+// stop, if ever, only by chance, sometimes after tens or hundreds of thousands of evaluations;
+// past this bound such a section is reported as not converging rather than left to wander.
 inline constexpr long MaxEvaluacionesPerdFricc = 100'000;
 
 }  // namespace tramo

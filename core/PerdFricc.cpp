@@ -32,7 +32,8 @@ IteracionPerdFricc IterarPerdFricc(const DatosTramo& datos, double veloc) {
     if (iteracion != 1)
       anterior = nueva;
 
-    // The absolute value keeps the root's argument from going negative through the estimate.
+    // |previous| as the formula has it: the estimates are squares, so for a real pipe it only
+    // guards the root, and a negative diameter still fails there.
     const Real s = Raiz((2 * g * D) * Abs(anterior));
     const Real arg = ks / (ColebrookRugos * D) + ((ColebrookVisc * nu) * Raiz(L)) / (D * s);
     const Real k = (2 * Ln(arg)) / Ln(Real(10));
