@@ -6,10 +6,10 @@
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# Build and test tools, the toolkit, the fonts the window substitutes, and a virtual display
-# with the X tools that the screenshot test uses.
+# Build and test tools, the toolkit, the fonts the window substitutes, a virtual display with
+# the X tools that the screenshot test uses, and clang with its runtime for libFuzzer.
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
-            fonts-liberation xvfb xauth x11-utils imagemagick
+            fonts-liberation xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev
 
 PROGRAM := build/dev/window/perdidas-tramo
 
@@ -22,9 +22,15 @@ run: build
 	fi
 	$(PROGRAM)
 
-# Every test, then the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test; each fuzz target for a bounded time; then the whole suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+FUZZ_SECONDS ?= 30
+
 test: build
 	ctest --preset dev
+	@[ -f build/fuzz/build.ninja ] || cmake --preset fuzz
+	cmake --build --preset fuzz
+	fuzz/run.sh build/fuzz $(FUZZ_SECONDS)
 	@[ -f build/asan/build.ninja ] || cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
