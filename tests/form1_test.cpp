@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <optional>
 
 #include "window/Fuentes.h"
@@ -80,6 +82,8 @@ class Form1Test : public QObject {
   void calcularEjemplo();
   void calcularFalla_data();
   void calcularFalla();
+  void informeNombraElFallo_data();
+  void informeNombraElFallo();
   void cerrarConAltC();
   void introYEscapeNoPulsanNada_data();
   void introYEscapeNoPulsanNada();
@@ -357,6 +361,41 @@ void Form1Test::calcularFalla() {
   QVERIFY(v.form.isVisible());
   if (ejemplo)
     QCOMPARE(v.Caja(qPrintable(caja))->text(), texto);
+}
+
+void Form1Test::informeNombraElFallo_data() {
+  QTest::addColumn<TipoFallo>("tipo");
+  QTest::addColumn<QString>("nombre");
+  QTest::newRow("division") << TipoFallo::DivisionPorCero << "División por cero";
+  QTest::newRow("desbordamiento") << TipoFallo::Desbordamiento << "Desbordamiento";
+  QTest::newRow("raiz") << TipoFallo::RaizNegativa << "Raíz cuadrada de un número negativo";
+  QTest::newRow("logaritmo") << TipoFallo::LogaritmoNoPositivo
+                             << "Logaritmo de un número no positivo";
+  QTest::newRow("no converge") << TipoFallo::NoConverge << "La pérdida por fricción no converge";
+}
+
+// The real report: a modal message over the window that names the failure in Spanish.
+void Form1Test::informeNombraElFallo() {
+  QFETCH(TipoFallo, tipo);
+  QFETCH(QString, nombre);
+
+  Form1 form;
+  form.show();
+  QString texto;
+  bool modal = false;
+  QTimer::singleShot(0, [&] {
+    auto* mensaje = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!mensaje)
+      return;
+    modal = mensaje->isModal() && mensaje->parentWidget() == &form;
+    texto = mensaje->text();
+    mensaje->accept();
+  });
+  tramo::MostrarInformeFallo(&form, FalloAritmetico(tipo));
+
+  QVERIFY(modal);
+  QVERIFY2(texto.contains(nombre), qPrintable(texto));
+  QVERIFY(form.isVisible());
 }
 
 void Form1Test::cerrarConAltC() {
